@@ -1,7 +1,7 @@
 #include "markup/FontNames.h"
 
 #include <algorithm>
-#include <array>
+#include <unordered_set>
 
 #include "platform/Cp932.h"
 
@@ -13,14 +13,14 @@ std::string cp932(std::string_view utf8) {
     return *utf8ToCp932(utf8);
 }
 
-// True when `part` occurs in `text` starting on a character boundary. A plain byte search
+// True when `piece` occurs in `text` starting on a character boundary. A plain byte search
 // could match a trail byte (the full-width blank ends in 0x40, "@") or straddle two
 // characters; walking by character keeps every test to whole characters.
-bool containsText(std::string_view text, std::string_view part) {
-    if (part.empty())
+bool containsText(std::string_view text, std::string_view piece) {
+    if (piece.empty())
         return true;
     for (std::size_t pos = 0; pos < text.size(); pos += charLengthAt(text, pos)) {
-        if (text.substr(pos, part.size()) == part)
+        if (text.substr(pos, piece.size()) == piece)
             return true;
     }
     return false;
@@ -63,13 +63,17 @@ const std::string& noFontEntry() {
 
 std::vector<std::string> buildFontList(const std::vector<std::string>& platformFamilies) {
     std::vector<std::string> entries = {noFontEntry(), "@ Serif", "@ Sans-Serif", "@ Cursive"};
+    // The entries lowered as indexOfEntry compares them, so that each look-up is one probe.
+    std::unordered_set<std::string> listed;
+    for (const std::string& entry : entries)
+        listed.insert(ansiLowerCase(entry));
     for (const std::string& family : platformFamilies) {
         if (containsText(family, "@"))
             continue; // vertical-writing variants and any other name with an at sign
         const auto& common = commonFonts();
         const bool isCommon = std::find(common.begin(), common.end(), family) != common.end();
         std::string entry = isCommon ? "* " + family : family;
-        if (indexOfEntry(entries, entry) < 0)
+        if (listed.insert(ansiLowerCase(entry)).second)
             entries.push_back(std::move(entry));
     }
     std::sort(entries.begin() + 1, entries.end(), lessForList);
