@@ -2,6 +2,7 @@
 // The preview's canvas: draws on an RGB32 QImage it owns (800 x 65 unless told otherwise).
 #include "image/Canvas.h"
 
+#include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -11,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <unordered_map>
 
 namespace tintlace {
@@ -42,13 +44,15 @@ private:
 
     QPainter& painter();
     const QString& toQString(std::string_view cp932);
+    const LoadedFont& font();
 
     QImage m_image;
     mutable std::unique_ptr<QPainter> m_painter;
     std::map<std::tuple<std::string, int, bool, bool>, std::unique_ptr<LoadedFont>> m_fonts;
     const LoadedFont* m_font = nullptr;
-    bool m_fontSelected = false; // the painter holds m_font
-    std::unordered_map<std::string, QString> m_texts;
+    bool m_fontSelected = false;                      // the painter holds m_font
+    std::unordered_map<std::string, QString> m_texts; // short texts already converted
+    QString m_longText;
 };
 
 // Converts a platform colour (red in the low byte) to a QColor and back.

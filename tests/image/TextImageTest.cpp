@@ -1,6 +1,7 @@
 #include "image/TextImage.h"
 
 #include "FakeCanvas.h"
+#include "platform/Cp932.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -223,6 +224,25 @@ TEST(TextImage, FontCarriesFaceStyleAndEachCharactersSize) {
         points.push_back(f.pointSize);
     }
     EXPECT_THAT(points, ElementsAre(8, 10, 12, 14, 18, 24, 36));
+}
+
+} // namespace
+} // namespace tintlace
+
+namespace tintlace {
+namespace {
+
+TEST(PreviewFaceName, NoFontEntryDrawsWithTheDefaultGothic) {
+    struct Case {
+        int index;
+        const char* entry; // UTF-8
+        const char* face;  // UTF-8
+    };
+    for (const Case& c :
+         {Case{0, "（種類を指定しない）", "ＭＳ Ｐゴシック"}, Case{0, "* Arial", "ＭＳ Ｐゴシック"},
+          Case{1, "@ Serif", "MS Serif"}, Case{3, "@ Cursive", "Lucida Handwriting"},
+          Case{5, "* Arial", "Arial"}, Case{7, "* ＭＳ Ｐ明朝", "ＭＳ Ｐ明朝"}})
+        EXPECT_EQ(cp932ToUtf8(previewFaceName(c.index, *utf8ToCp932(c.entry))), c.face) << c.entry;
 }
 
 } // namespace
