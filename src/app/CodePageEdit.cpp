@@ -1,0 +1,71 @@
+#include "app/CodePageEdit.h"
+
+#include "platform/Cp932.h"
+
+#include <QApplication>
+#include <QValidator>
+
+namespace tintlace {
+
+namespace {
+
+// Emulates a byte-limited edit field: the inserted part of the new text is found by comparing
+// it with the field's current text, and only that part is cut.
+class CodePageValidator : public QValidator {
+public:
+    CodePageValidator(QLineEdit& edit) : QValidator(&edit), m_edit(edit) {}
+
+    State validate(QString& input, int& pos) const override {
+        std::optional<std::string> bytes = utf8ToCp932(input.toStdString());
+        if (!bytes) {
+            QApplication::beep();
+            return Invalid;
+        }
+        if (bytes->size() <= CodePageEdit::MaxBytes)
+            return Acceptable;
+
+        const QString old = m_edit.text();
+        qsizetype prefix = 0;
+        while (prefix < old.size() && prefix < input.size() && old[prefix] == input[prefix])
+            ++prefix;
+        qsizetype suffix = 0;
+        while (suffix < old.size() - prefix && suffix < input.size() - prefix &&
+               old[old.size() - 1 - suffix] == input[input.size() - 1 - suffix])
+            ++suffix;
+        const QString head = input.left(prefix);
+        const QString tail = input.right(suffix);
+        const QString inserted = input.mid(prefix, input.size() - prefix - suffix);
+
+        const std::size_t kept = utf8ToCp932((head + tail).toStdString())->size();
+        if (kept > CodePageEdit::MaxBytes) {
+            QApplication::beep();
+            return Invalid;
+        }
+        std::string cut =
+            cutToBytes(*utf8ToCp932(inserted.toStdString()), CodePageEdit::MaxBytes - kept);
+        const QString fitting = QString::fromStdString(cp932ToUtf8(cut));
+        QApplication::beep();
+        input = head + fitting + tail;
+        pos = static_cast<int>(head.size() + fitting.size());
+        return Acceptable;
+    }
+
+private:
+    QLineEdit& m_edit;
+};
+
+} // namespace
+
+CodePageEdit::CodePageEdit(QWidget* parent) : QLineEdit(parent) {
+    setValidator(new CodePageValidator(*this)); // owned by this edit through the parent
+}
+
+std::string CodePageEdit::cp932Text() const {
+    return utf8ToCp932(text().toStdString()).value_or(std::string());
+}
+
+void CodePageEdit::setCp932Text(const std::string& text) {
+    setText(QString::fromStdString(cp932ToUtf8(cutToBytes(text, MaxBytes))));
+}
+
+} // namespace tintlace

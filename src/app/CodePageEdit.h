@@ -1,0 +1,24 @@
+#pragma once
+// The text field: it holds only text that code page 932 can represent, at most 255 bytes of it.
+// A character without a CP932 form is refused with a beep; an insertion that would pass the
+// limit is cut on a character boundary so that the whole fits.
+#include <QLineEdit>
+
+#include <string>
+
+namespace tintlace {
+
+class CodePageEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    static constexpr std::size_t MaxBytes = 255;
+
+    explicit CodePageEdit(QWidget* parent);
+
+    // The text as CP932 bytes.
+    std::string cp932Text() const;
+    // Sets the text from CP932 bytes, cut to the limit on a character boundary.
+    void setCp932Text(const std::string& text);
+};
+
+} // namespace tintlace
