@@ -62,16 +62,16 @@ void QtCanvas::fillRect(const Rect& r, Color color) {
     painter().fillRect(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), toQColor(color));
 }
 
-void QtCanvas::setFont(const FontSpec& spec) {
-    auto key = std::make_tuple(spec.face, spec.pointSize, spec.bold, spec.italic);
+void QtCanvas::setFont(const FontSpec& wanted) {
+    auto key = std::make_tuple(wanted.face, wanted.pointSize, wanted.bold, wanted.italic);
     auto it = m_fonts.find(key);
     if (it == m_fonts.end()) {
-        QFont qfont(QString::fromStdString(cp932ToUtf8(spec.face)));
+        QFont qfont(QString::fromStdString(cp932ToUtf8(wanted.face)));
         // Points at the screen's 96 dots per inch, rounded: 24 points are 32 pixels.
-        const int pixels = static_cast<int>(std::lround(spec.pointSize * ScreenDpi / 72.0));
+        const int pixels = static_cast<int>(std::lround(wanted.pointSize * ScreenDpi / 72.0));
         qfont.setPixelSize(std::max(pixels, 1));
-        qfont.setBold(spec.bold);
-        qfont.setItalic(spec.italic);
+        qfont.setBold(wanted.bold);
+        qfont.setItalic(wanted.italic);
         QFontMetrics metrics(qfont);
         const int ascent = metrics.ascent();
         auto loaded = std::make_unique<LoadedFont>(LoadedFont{qfont, metrics, ascent});
