@@ -45,6 +45,15 @@ public:
     std::optional<std::string> clipboardText;
 };
 
+// Batch mode's standard error holds its own one-line messages only; Qt's diagnostics about
+// the environment (no runtime folder, no display) would read as failures to a script.
+void dropQtDiagnostics(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::cerr << "tintlace: " << message.toStdString() << '\n';
+        std::abort();
+    }
+}
+
 std::vector<std::string> arguments(int argc, char** argv) {
     return std::vector<std::string>(argv + 1, argv + argc);
 }
@@ -181,6 +190,7 @@ int runBatch(int argc, char** argv) {
         return 0;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(dropQtDiagnostics);
     QApplication app(argc, argv);
     setUpApplication(app);
     try {
