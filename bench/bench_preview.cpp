@@ -1,6 +1,9 @@
 // The preview redraw (character table, background, text with shadow and edge) on the Qt
 // canvas, beside the bare cost of the same glyph draws made straight on a QImage.
+#include "app/CodePageEdit.h"
 #include "app/FontSetup.h"
+#include "app/Form1.h"
+#include "app/QtServices.h"
 #include "app/QtCanvas.h"
 #include "engine/BuildCharTable.h"
 #include "image/TextImage.h"
@@ -9,7 +12,9 @@
 #include <QApplication>
 #include <QFont>
 #include <QImage>
+#include <QComboBox>
 #include <QPainter>
+#include <QTabWidget>
 
 #include <benchmark/benchmark.h>
 
@@ -124,6 +129,26 @@ void BM_BareGlyphDraws(benchmark::State& state, Scenario (*make)()) {
     state.counters["draws"] = static_cast<double>(recorder.draws.size());
 }
 
+// The window's own Preview: the same work plus reading the controls and the automatic stops.
+void BM_WindowPreview(benchmark::State& state, Scenario (*make)()) {
+    const Scenario s = make();
+    QtServices services;
+    TForm1 form(services, "/tmp/", /*useSettingsFile=*/false);
+    form.FormShow();
+    form.Edit1->setCp932Text(s.text);
+    form.PageControl1->setCurrentIndex(s.options.graphicTab ? 2 : 0);
+    form.setStyle(s.style);
+    form.ComboBox4->setCurrentIndex(2);
+    for (auto _ : state) {
+        form.Preview();
+        benchmark::ClobberMemory();
+    }
+    state.counters["chars"] = form.CharTable.Count;
+}
+
+BENCHMARK_CAPTURE(BM_WindowPreview, DefaultText, defaultText)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowPreview, Graphic255Bytes, longGraphicText)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Preview, DefaultText, defaultText)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_BareGlyphDraws, DefaultText, defaultText)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Preview, Graphic255Bytes, longGraphicText)->Unit(benchmark::kMicrosecond);
