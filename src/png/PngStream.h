@@ -46,6 +46,8 @@ public:
 
     // Writes one chunk: length, type, data and the CRC of type and data.
     void WriteChunk(std::uint32_t type, const void* data, int length);
+    // A tEXt chunk; nothing when the text is empty or the keyword longer than 79 bytes.
+    void WriteTextMes(const std::string& keyword, const std::string& text);
 
     // Settings, set by the owner before SaveToStream.
     int CompressLevel = -1; // outside 0..9: zlib's default level
@@ -76,7 +78,6 @@ private:
     void WriteIHDR();
     void WritetIMe();
     void WritetExt();
-    void WriteTextMes(const std::string& keyword, const std::string& text);
     void WritetpNg();
     void WritegIFg();
     void WritegAMA();
