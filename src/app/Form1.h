@@ -93,6 +93,8 @@ public:
     // or as 24-bit BMP. Throws UserError when there is no picture or the file fails.
     void exportPicture(const std::string& path, bool png);
 
+    // TextImageBox as far as it lies inside the preview image: the picture the export writes.
+    Rect pictureBox() const;
     // Runs a handler so that an exception it raises is shown in one error box and the
     // program goes on; no exception ever reaches Qt's event loop.
     void guarded(const std::function<void()>& handler);
