@@ -131,6 +131,8 @@ void TForm1::createControls() {
     ComboBox3 = new QComboBox(this);
     ComboBox3->setEditable(true);
     ComboBox3->setInsertPolicy(QComboBox::NoInsert);
+    // No inline completion: typing "a" must load the scheme "a", not complete it to "ab".
+    ComboBox3->setCompleter(nullptr);
     ComboBox3->setGeometry(60, 7, 150, 22);
     ComboBox3->setToolTip("配色設定ファイル名です");
     SpeedButton2 = speedButton(this, 438, 8, 20, 20, "詳細情報の表示");
