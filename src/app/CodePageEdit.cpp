@@ -13,7 +13,7 @@ namespace {
 // it with the field's current text, and only that part is cut.
 class CodePageValidator : public QValidator {
 public:
-    CodePageValidator(QLineEdit& edit) : QValidator(&edit), m_edit(edit) {}
+    CodePageValidator(CodePageEdit& edit) : QValidator(&edit), m_edit(edit) {}
 
     State validate(QString& input, int& pos) const override {
         std::optional<std::string> bytes = utf8ToCp932(input.toStdString());
@@ -24,7 +24,7 @@ public:
         if (bytes->size() <= CodePageEdit::MaxBytes)
             return Acceptable;
 
-        const QString old = m_edit.text();
+        const QString& old = m_edit.acceptedText();
         qsizetype prefix = 0;
         while (prefix < old.size() && prefix < input.size() && old[prefix] == input[prefix])
             ++prefix;
@@ -51,12 +51,14 @@ public:
     }
 
 private:
-    QLineEdit& m_edit;
+    CodePageEdit& m_edit;
 };
 
 } // namespace
 
 CodePageEdit::CodePageEdit(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_acceptedText = text; });
     setValidator(new CodePageValidator(*this)); // owned by this edit through the parent
 }
 

@@ -19,6 +19,12 @@ public:
     std::string cp932Text() const;
     // Sets the text from CP932 bytes, cut to the limit on a character boundary.
     void setCp932Text(const std::string& text);
+    // The text before the edit that is being validated: while an edit is validated, text()
+    // already holds the edited text.
+    const QString& acceptedText() const { return m_acceptedText; }
+
+private:
+    QString m_acceptedText;
 };
 
 } // namespace tintlace
