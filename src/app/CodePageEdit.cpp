@@ -67,7 +67,12 @@ std::string CodePageEdit::cp932Text() const {
 }
 
 void CodePageEdit::setCp932Text(const std::string& text) {
-    setText(QString::fromStdString(cp932ToUtf8(cutToBytes(text, MaxBytes))));
+    // Bytes that are not CP932 (a damaged scheme file) come back as U+FFFD, which has no CP932
+    // form: the field would show text that cp932Text() cannot return and refuse all typing.
+    // They are left out, so the field holds exactly the text the outputs use.
+    QString shown = QString::fromStdString(cp932ToUtf8(cutToBytes(text, MaxBytes)));
+    shown.remove(QChar(0xFFFD));
+    setText(shown);
 }
 
 } // namespace tintlace

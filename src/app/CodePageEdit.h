@@ -17,7 +17,8 @@ public:
 
     // The text as CP932 bytes.
     std::string cp932Text() const;
-    // Sets the text from CP932 bytes, cut to the limit on a character boundary.
+    // Sets the text from CP932 bytes, cut to the limit on a character boundary; bytes that are
+    // not valid CP932 are left out.
     void setCp932Text(const std::string& text);
     // The text before the edit that is being validated: while an edit is validated, text()
     // already holds the edited text.
