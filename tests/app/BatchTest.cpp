@@ -1,6 +1,4 @@
 // Batch mode: the command line's refusals, and runs of the built executable.
-#include "FakeServices.h"
-
 #include "app/BatchOptions.h"
 
 #include <QProcess>
