@@ -45,12 +45,15 @@ void TForm1::RefreshSchemeList() {
 }
 
 void TForm1::SpeedButton1Click() {
-    const std::string name = cp932Of(ComboBox3->currentText());
-    if (name.empty())
+    const QString typed = ComboBox3->currentText();
+    if (typed.isEmpty())
         return;
-    const std::string path = schemeFilePath(SchemeDir, name);
-    if (!isSafeSchemeName(name))
-        throw cannotCreateFileError(path);
+    // A name that code page 932 cannot hold, or that would leave the scheme folder, names no
+    // file the program may create.
+    const std::optional<std::string> name = utf8ToCp932(typed.toStdString());
+    if (!name || !isSafeSchemeName(*name))
+        throw cannotCreateFileError(SchemeDir + typed.toStdString() + ".tlc");
+    const std::string path = schemeFilePath(SchemeDir, *name);
 
     SchemeData scheme;
     scheme.text = Edit1->cp932Text();

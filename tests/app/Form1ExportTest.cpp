@@ -123,9 +123,13 @@ TEST_F(ExportTest, BmpButtonWritesTheSamePicture) {
     form.CheckBox13->setChecked(false);
     form.guarded([&] { form.SpeedButton14Click(); });
     ASSERT_TRUE(services.errors.empty()) << services.errors.front().toStdString();
+    QFile file(desktop.filePath("hello.bmp"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray header = file.read(30);
+    EXPECT_EQ(header.left(2), "BM");
+    EXPECT_EQ(static_cast<unsigned char>(header[28]), 24); // bits per pixel
     QImage bmp(desktop.filePath("hello.bmp"), "BMP");
     ASSERT_FALSE(bmp.isNull());
-    EXPECT_EQ(bmp.depth(), 24);
     const Rect box = form.pictureBox();
     ASSERT_EQ(bmp.width(), box.Right - box.Left);
     ASSERT_EQ(bmp.height(), box.Bottom - box.Top);
