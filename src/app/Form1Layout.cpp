@@ -240,11 +240,11 @@ void TForm1::createControls() {
 
     auto* TabSheet1 = new QWidget;
     CheckBox5 = checkBox(TabSheet1, "一文字毎に改行", 6, 4);
-    CheckBox6 = checkBox(TabSheet1, "最後に改行タグ", 124, 4, true);
-    CheckBox4 = checkBox(TabSheet1, "タグは小文字", 242, 4, true);
+    CheckBox6 = checkBox(TabSheet1, "最後に改行タグ", 112, 4, true);
+    CheckBox4 = checkBox(TabSheet1, "タグは小文字", 218, 4, true);
     CheckBox7 = checkBox(TabSheet1, "注釈を入れる", 6, 24);
-    CheckBox14 = checkBox(TabSheet1, "「”」を使わない", 124, 24);
-    BitBtn2 = button(TabSheet1, "クリップボードにコピー", 330, 6, 140, 36);
+    CheckBox14 = checkBox(TabSheet1, "「”」を使わない", 112, 24);
+    BitBtn2 = button(TabSheet1, "クリップボードにコピー", 318, 6, 154, 36);
     BitBtn2->setToolTip("HTMLタグをWindowsのクリップボードに書き出します");
     BitBtn2->setIcon(toolIcon(ToolIcon::CopyMarkup));
     PageControl1->addTab(TabSheet1, "ＨＴＭＬタグ");
@@ -252,7 +252,7 @@ void TForm1::createControls() {
     auto* TabSheet2 = new QWidget;
     CheckBox15 = checkBox(TabSheet2, "pt（ポイント）で指定", 6, 4);
     label(TabSheet2, "※その他のタグ設定はｈｔｍｌと同じ条件になります", 6, 26);
-    BitBtn3 = button(TabSheet2, "クリップボードにコピー", 330, 6, 140, 36);
+    BitBtn3 = button(TabSheet2, "クリップボードにコピー", 318, 6, 154, 36);
     BitBtn3->setToolTip("CSSタグをWindowsのクリップボードに書き出します");
     BitBtn3->setIcon(toolIcon(ToolIcon::CopyMarkup));
     PageControl1->addTab(TabSheet2, "スタイルシート");

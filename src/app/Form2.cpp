@@ -66,12 +66,12 @@ TForm2::TForm2(QWidget* parent, Services& services, QString helpPage) : QDialog(
 
     auto* settingsPage = new QWidget;
     auto* GroupBox1 = new QGroupBox("表示", settingsPage);
-    GroupBox1->setGeometry(8, 32, 273, 80);
+    GroupBox1->setGeometry(8, 4, 273, 80);
     CheckBox1 = new QCheckBox("16進表記", settingsPage);
     CheckBox1->move(24, 24);
     CheckBox1->raise();
     CheckBox2 = new QCheckBox("位置の代わりに色値", GroupBox1);
-    CheckBox2->move(16, 40);
+    CheckBox2->move(16, 44);
     PageControl1->addTab(settingsPage, "設定");
 
     auto* infoPage = new QWidget;
