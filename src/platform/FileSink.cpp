@@ -3,6 +3,7 @@
 #include "platform/UserError.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -60,17 +61,14 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string baseNameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // Creates a new file beside `path` that did not exist before; returns its descriptor and name.
+// The name is hidden (folder listings never show a half-made file) and short, so that a target
+// whose name is near the file system's length limit can still be replaced.
 int createTemporaryBeside(const std::string& path, std::string& tempPath) {
     static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
     std::random_device seed;
     std::mt19937 random(seed());
-    const std::string stem = folderOf(path) + "/." + baseNameOf(path) + ".";
+    const std::string stem = folderOf(path) + "/.tintlace-";
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name = stem;
         for (int i = 0; i < 8; ++i)
@@ -100,7 +98,13 @@ void writeFileAtomically(const std::string& utf8Path,
     const int fd = createTemporaryBeside(utf8Path, tempPath);
     try {
         FileSink file(FileSink::Adopt{}, fd, utf8Path);
+        // A replaced file keeps its permission bits.
+        struct stat old {};
+        if (::stat(utf8Path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+            ::fchmod(fd, old.st_mode & 07777);
         writer(file);
+        if (::fsync(fd) != 0)
+            throw cannotWriteError(utf8Path);
         file.close();
         if (std::rename(tempPath.c_str(), utf8Path.c_str()) != 0)
             throw cannotCreateFileError(utf8Path);

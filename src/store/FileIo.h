@@ -17,8 +17,8 @@ struct FileContents {
 
 FileContents readWholeFile(const std::string& path);
 
-// Writes `bytes` to a new temporary file in the same folder, flushes it to disk and renames it
-// over `path`. Returns false on any failure; the temporary file is then removed and an old file
+// Writes `bytes` through writeFileAtomically (a temporary file in the same folder, flushed and
+// renamed over `path`). Returns false on any failure; the temporary file is then removed and an old file
 // at `path` is left exactly as it was. A replaced file keeps its permission bits.
 [[nodiscard]] bool replaceFileAtomically(const std::string& path, std::string_view bytes);
 

@@ -3,6 +3,7 @@
 #include "FormHarness.h"
 
 #include "app/CodePageEdit.h"
+#include "store/StoreTestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -434,12 +435,15 @@ TEST_F(Form1Schemes, UnreadableSchemeFileIsReported) {
 }
 
 TEST_F(Form1Schemes, FailedSaveReportsThePathAndKeepsTheOldFile) {
-    // The name fits the file system, but the temporary file beside it would not.
-    const std::string name(240, 'n');
+    const std::string name = "saved";
     const std::string old = joined(schemeLines());
     writeScheme(name, schemeLines());
     form().ComboBox3->setEditText(QString::fromStdString(name));
-    form().guarded([this] { form().SpeedButton1Click(); });
+    {
+        // The new file cannot grow past a few bytes, so the write fails half-way.
+        FileSizeLimit limit(64);
+        form().guarded([this] { form().SpeedButton1Click(); });
+    }
     EXPECT_EQ(h.services.errors, (std::vector<QString>{QString::fromStdString(
                                      "ファイル " + schemePath(name) + " を作成できません")}));
     EXPECT_EQ(readFile(schemePath(name)), old);
@@ -537,6 +541,29 @@ TEST_F(Form1Schemes, LongOrInvalidTextLineLoadsSafely) {
         f.Edit1->insert("c");
         EXPECT_EQ(f.Edit1->text(), "abc");
     }
+}
+
+} // namespace
+} // namespace tintlace::testing
+
+namespace tintlace::testing {
+namespace {
+
+TEST_F(Form1Schemes, NameNearTheFileNameLimitIsSaved) {
+    const std::string name(240, 'n'); // with ".tlc", 244 of the 255 bytes a file name may have
+    form().ComboBox3->setEditText(QString::fromStdString(name));
+    form().guarded([this] { form().SpeedButton1Click(); });
+    EXPECT_TRUE(h.services.errors.empty());
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(schemePath(name))));
+}
+
+TEST_F(Form1Schemes, NameThatCodePage932CannotHoldIsReportedNotSaved) {
+    form().ComboBox3->setEditText(QString::fromUtf8("emoji\xF0\x9F\x98\x80"));
+    form().guarded([this] { form().SpeedButton1Click(); });
+    ASSERT_EQ(h.services.errors.size(), 1u);
+    EXPECT_TRUE(h.services.errors[0].endsWith("を作成できません"));
+    EXPECT_FALSE(QDir(QString::fromStdString(form().SchemeDir)).exists() &&
+                 !QDir(QString::fromStdString(form().SchemeDir)).isEmpty());
 }
 
 } // namespace
