@@ -6,7 +6,6 @@
 #include "app/ColorPanel.h"
 #include "app/Form1.h"
 #include "app/Services.h"
-#include "markup/FontNames.h"
 #include "platform/Cp932.h"
 #include "store/SchemeFile.h"
 #include "store/SchemeFolder.h"
@@ -80,12 +79,7 @@ void loadScheme(TForm1& form, const std::string& scheme) {
 }
 
 void selectFont(TForm1& form, const std::string& font) {
-    std::vector<std::string> entries;
-    for (int i = 0; i < form.ComboBox1->count(); ++i)
-        entries.push_back(utf8ToCp932(form.ComboBox1->itemText(i).toStdString()).value_or(""));
-    int index = indexOfEntry(entries, font);
-    if (index < 0)
-        index = indexOfEntry(entries, "* " + font);
+    const int index = form.findFontEntry(font);
     if (index < 0)
         throw BatchUsageError("the font list holds no font '" + cp932ToUtf8(font) + "'");
     form.ComboBox1->setCurrentIndex(index);

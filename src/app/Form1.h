@@ -95,6 +95,9 @@ public:
 
     // TextImageBox as far as it lies inside the preview image: the picture the export writes.
     Rect pictureBox() const;
+    // The font list entry of a bare font name (the entry itself, else the name marked "* "),
+    // compared without regard to case; -1 when the list holds neither.
+    int findFontEntry(const std::string& bareName) const;
     // Runs a handler so that an exception it raises is shown in one error box and the
     // program goes on; no exception ever reaches Qt's event loop.
     void guarded(const std::function<void()>& handler);

@@ -128,18 +128,20 @@ void TForm1::LoadScheme(const std::string& path) {
         setPattern(patternFromNumber(patternNumber));
         setStyle(styleFromNumber(styleNumber));
         if (fontName) {
-            std::vector<std::string> entries;
-            for (int i = 0; i < ComboBox1->count(); ++i)
-                entries.push_back(cp932Of(ComboBox1->itemText(i)));
-            int index = indexOfEntry(entries, *fontName);
-            if (index < 0)
-                index = indexOfEntry(entries, "* " + *fontName);
-            if (index >= 0)
+            if (const int index = findFontEntry(*fontName); index >= 0)
                 ComboBox1->setCurrentIndex(index);
         }
     }
     Preview();
     repaint();
+}
+
+int TForm1::findFontEntry(const std::string& bareName) const {
+    std::vector<std::string> entries;
+    for (int i = 0; i < ComboBox1->count(); ++i)
+        entries.push_back(cp932Of(ComboBox1->itemText(i)));
+    const int index = indexOfEntry(entries, bareName);
+    return index >= 0 ? index : indexOfEntry(entries, "* " + bareName);
 }
 
 void TForm1::SpeedButton16Click() {
