@@ -112,7 +112,8 @@ void TPNGWriteStream::WriteTextMes(const std::string& keyword, const std::string
 
 void TPNGWriteStream::WritetpNg() {
     const bool transformed = !Password.empty() && static_cast<bool>(OnEncode);
-    const std::uint8_t data[8] = {'T', 'L', 'C', '3', static_cast<std::uint8_t>(transformed), 0, 0, 0};
+    const std::uint8_t data[8] = {'T', 'L', 'C', '3', static_cast<std::uint8_t>(transformed),
+                                  0,   0,   0};
     WriteChunk(pngChunkType("tpNg"), data, sizeof data);
 }
 

@@ -52,6 +52,9 @@ void TPNGWriteStream::WriteImage() {
     const Adam7Pass* passes = adam7 ? Adam7Passes.data() : wholeImage;
     const int passCount = adam7 ? static_cast<int>(Adam7Passes.size()) : 1;
 
+    // With filter None no row needs the row above.
+    const bool plainRows = Filter == gpfNone || Filter > gpfPaeth;
+    std::uint8_t* const rowBuffer = PNGInfo.CurLine;
     int c = 1;
     for (int pass = 0; pass < passCount && !Aborted; ++pass) {
         const Adam7Pass& p = passes[pass];
@@ -66,12 +69,28 @@ void TPNGWriteStream::WriteImage() {
         std::memset(PNGInfo.PrevLine, 0, static_cast<std::size_t>(PNGInfo.LineBytes));
         for (int r = p.startRow; r < h; r += p.rowStep) {
             const std::uint8_t* alpha = HasAlpha ? AlphaBitmap->scanLine(r) : nullptr;
-            GetLinePixels(Bitmap->scanLine(r), alpha);
-            if (!Password.empty() && OnEncode)
-                OnEncode(*this, PNGInfo.CurLine, PNGInfo.LineBytes - 1, c - 1, Password);
-            if (png_write_line(PNGInfo) < 0)
-                throw EPNGError(PngErrWriteImage);
-            std::swap(PNGInfo.CurLine, PNGInfo.PrevLine);
+            if (plainRows) {
+                // Filter type 0: the converted row is the filtered row, so it is made in place
+                // in the batch, behind its type byte.
+                int result = 0;
+                std::uint8_t* slot = png_batch_slot(PNGInfo, result);
+                if (slot == nullptr)
+                    throw EPNGError(PngErrWriteImage);
+                slot[0] = pfbNone;
+                PNGInfo.CurLine = slot + 1;
+                GetLinePixels(Bitmap->scanLine(r), alpha);
+                if (!Password.empty() && OnEncode)
+                    OnEncode(*this, PNGInfo.CurLine, PNGInfo.LineBytes - 1, c - 1, Password);
+                PNGInfo.CurLine = rowBuffer;
+                PNGInfo.BatchUsed += PNGInfo.LineBytes;
+            } else {
+                GetLinePixels(Bitmap->scanLine(r), alpha);
+                if (!Password.empty() && OnEncode)
+                    OnEncode(*this, PNGInfo.CurLine, PNGInfo.LineBytes - 1, c - 1, Password);
+                if (png_write_line(PNGInfo) < 0)
+                    throw EPNGError(PngErrWriteImage);
+                std::swap(PNGInfo.CurLine, PNGInfo.PrevLine);
+            }
             if (c % 4 == 2 || h < 4)
                 DoCallBack(c);
             ++c;
@@ -82,7 +101,8 @@ void TPNGWriteStream::WriteImage() {
 
     // The end of the stream must reach the file: a failure here is a write error, not a
     // silently truncated picture.
-    if (ZLIBEncodeFlush(PNGInfo) < 0 || ZLIBEncodeFinish(PNGInfo) != Z_OK)
+    if (png_flush_rows(PNGInfo) < 0 || ZLIBEncodeFlush(PNGInfo) < 0 ||
+        ZLIBEncodeFinish(PNGInfo) != Z_OK)
         throw EPNGError(PngErrWriteImage);
     FreeBufMem();
 }

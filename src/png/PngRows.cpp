@@ -3,6 +3,8 @@
 #include "png/PngStream.h"
 #include "png/Sfunc.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace tintlace {
@@ -58,6 +60,48 @@ void convertTrueColor(const std::uint8_t* src, const std::uint8_t* alpha, int co
     }
 }
 
+// 24-bit pixels to RGB: one 4-byte load, byte swap and 4-byte store per pixel, whose fourth
+// byte the next pixel overwrites. The last pixel is copied byte by byte, so that nothing is
+// read past the source pixel or written past the row.
+template <int Step> void bgrToRgb(const std::uint8_t* p, int count, int step, std::uint8_t* out) {
+    if constexpr (Step != 0)
+        step = Step;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (int k = 0; k + 1 < count; ++k, p += step, out += 3) {
+            std::uint32_t v;
+            std::memcpy(&v, p, 4);
+            v = __builtin_bswap32(v) >> 8;
+            std::memcpy(out, &v, 4);
+        }
+    } else {
+        for (int k = 0; k + 1 < count; ++k, p += step, out += 3) {
+            out[0] = p[2];
+            out[1] = p[1];
+            out[2] = p[0];
+        }
+    }
+    if (count > 0) {
+        out[0] = p[2];
+        out[1] = p[1];
+        out[2] = p[0];
+    }
+}
+
+void bgrToRgbAnyStep(const std::uint8_t* p, int count, int step, std::uint8_t* out) {
+    switch (step) {
+    case 3:
+        return bgrToRgb<3>(p, count, step, out);
+    case 6:
+        return bgrToRgb<6>(p, count, step, out);
+    case 12:
+        return bgrToRgb<12>(p, count, step, out);
+    case 24:
+        return bgrToRgb<24>(p, count, step, out);
+    default:
+        return bgrToRgb<0>(p, count, step, out);
+    }
+}
+
 template <int SrcBits>
 void convertTrueColorAs(bool gray, bool alpha, const std::uint8_t* src, const std::uint8_t* a,
                         int count, int startByte, int byteStep, int startCol, int colStep,
@@ -69,6 +113,8 @@ void convertTrueColorAs(bool gray, bool alpha, const std::uint8_t* src, const st
         else
             convertTrueColor<SrcBits, true, false>(src, a, count, startByte, byteStep, startCol,
                                                    colStep, out);
+    } else if (SrcBits == 24 && !alpha) {
+        bgrToRgbAnyStep(src + startByte, count, byteStep, out);
     } else {
         if (alpha)
             convertTrueColor<SrcBits, false, true>(src, a, count, startByte, byteStep, startCol,

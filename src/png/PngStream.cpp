@@ -4,6 +4,8 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+
 namespace tintlace {
 
 TPNGWriteStream::TPNGWriteStream() {
@@ -100,7 +102,10 @@ void TPNGWriteStream::WriteStream() {
 void TPNGWriteStream::GetBufMem() {
     FreeBufMem();
     const int line = (GetLineSize(Bitmap->width(), PNGInfo.PixelBits) + 39) / 32 * 32;
-    const std::size_t size = 4 * static_cast<std::size_t>(line) + 1064;
+    // Behind the four rows and the histogram: the batch of rows waiting for deflate, at least
+    // two rows (each row is shorter than `line`) and 8 bytes of slack.
+    const int batch = std::max(16384, 2 * line);
+    const std::size_t size = 4 * static_cast<std::size_t>(line) + 1064 + batch + 8;
     BufMem = std::make_unique_for_overwrite<std::uint8_t[]>(size);
     const auto address = reinterpret_cast<std::uintptr_t>(BufMem.get());
     std::uint8_t* base = BufMem.get() + ((32 - address % 32) % 32);
@@ -109,12 +114,17 @@ void TPNGWriteStream::GetBufMem() {
     PNGInfo.OutLine = base + 2 * static_cast<std::size_t>(line);
     PNGInfo.TrialLine = base + 3 * static_cast<std::size_t>(line);
     PNGInfo.Histogram = reinterpret_cast<std::uint32_t*>(base + 4 * static_cast<std::size_t>(line));
+    PNGInfo.Batch = base + 4 * static_cast<std::size_t>(line) + 1024;
+    PNGInfo.BatchCapacity = batch;
+    PNGInfo.BatchUsed = 0;
 }
 
 void TPNGWriteStream::FreeBufMem() {
     BufMem.reset();
     PNGInfo.CurLine = PNGInfo.PrevLine = PNGInfo.OutLine = PNGInfo.TrialLine = nullptr;
     PNGInfo.Histogram = nullptr;
+    PNGInfo.Batch = nullptr;
+    PNGInfo.BatchCapacity = PNGInfo.BatchUsed = 0;
 }
 
 } // namespace tintlace

@@ -3,6 +3,7 @@
 #include "png/PngTypes.h"
 
 #include <climits>
+#include <cstring>
 #include <new>
 #include <utility>
 
@@ -147,9 +148,41 @@ void SelectRowFilter(TPNGInfo& info) {
     }
 }
 
+std::uint8_t* png_batch_slot(TPNGInfo& info, int& result) {
+    result = 0;
+    if (info.BatchUsed + info.LineBytes > info.BatchCapacity) {
+        result = png_flush_rows(info);
+        if (result < 0)
+            return nullptr;
+    }
+    return info.Batch + info.BatchUsed;
+}
+
+int png_flush_rows(TPNGInfo& info) {
+    if (info.BatchUsed == 0)
+        return 0;
+    const int result = ZLIBEncode(info, info.Batch, info.BatchUsed);
+    info.BatchUsed = 0;
+    return result;
+}
+
 int png_write_line(TPNGInfo& info) {
+    int result = 0;
+    std::uint8_t* slot = png_batch_slot(info, result);
+    if (slot == nullptr)
+        return result;
+    // The candidates are built in the batch slot and the trial buffer; when a trial row wins,
+    // it is copied into the slot.
+    std::uint8_t* const trial = info.TrialLine;
+    info.OutLine = slot;
     SelectRowFilter(info);
-    return ZLIBEncode(info, info.OutLine, info.LineBytes);
+    if (info.OutLine != slot) {
+        std::memcpy(slot, info.OutLine, static_cast<std::size_t>(info.LineBytes));
+        info.OutLine = slot;
+    }
+    info.TrialLine = trial;
+    info.BatchUsed += info.LineBytes;
+    return result;
 }
 
 } // namespace tintlace

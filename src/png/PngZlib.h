@@ -61,6 +61,11 @@ struct TPNGInfo : TZLIBInfo {
     std::uint8_t* OutLine = nullptr;   // filter-type byte and filtered row
     std::uint8_t* TrialLine = nullptr; // the same for a filter under trial
     std::uint32_t* Histogram = nullptr;
+    // Filtered rows wait here, each behind its filter-type byte, until the batch is full;
+    // deflate then takes them in one call instead of one call a row (same stream, less work).
+    std::uint8_t* Batch = nullptr;
+    int BatchCapacity = 0; // bytes, with 8 bytes of slack behind them
+    int BatchUsed = 0;
 };
 
 // Output buffer of `bufsize` bytes (outside 1..262143: 32768) and a deflate stream at `level`.
@@ -76,7 +81,13 @@ int ZLIBEncodeFinish(TZLIBInfo& info);
 // Leaves the filter-type byte and the filtered row in OutLine, choosing the filter as
 // FilterType says (gpfJust: the best-scoring row). May exchange OutLine and TrialLine.
 void SelectRowFilter(TPNGInfo& info);
-// Filters the row in CurLine and compresses it; negative on error.
+// Where the next row of LineBytes bytes goes in the batch; compresses the waiting rows first
+// when it would not fit. nullptr with the negative result in `result` on a deflate error.
+std::uint8_t* png_batch_slot(TPNGInfo& info, int& result);
+// Compresses the rows waiting in the batch; negative on error.
+int png_flush_rows(TPNGInfo& info);
+// Filters the row in CurLine into the batch (compressing when the batch is full); negative on
+// error.
 int png_write_line(TPNGInfo& info);
 
 } // namespace tintlace

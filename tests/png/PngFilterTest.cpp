@@ -55,6 +55,36 @@ TEST(PngFilter, EachTypeFiltersAsDefined) {
     EXPECT_EQ(out, (Bytes{4, 251, 15, 246, 215}));
 }
 
+// Long rows take the wide paths of the filters: compare them with the plain definition.
+TEST(PngFilter, LongRowsMatchThePlainDefinition) {
+    std::mt19937 random(21);
+    for (int bpp = 1; bpp <= 4; ++bpp) {
+        for (int n : {bpp, 15, 16, 17, 40, 333}) {
+            Bytes cur(static_cast<std::size_t>(n)), prev(static_cast<std::size_t>(n));
+            for (std::size_t i = 0; i < cur.size(); ++i) {
+                // Few distinct values, so that Paeth's ties are common.
+                cur[i] = static_cast<std::uint8_t>(random() % 4 * 85);
+                prev[i] = static_cast<std::uint8_t>(random() % 4 * 85);
+            }
+            for (int type = 0; type <= 4; ++type) {
+                Bytes expected(static_cast<std::size_t>(n) + 1);
+                expected[0] = static_cast<std::uint8_t>(type);
+                for (int i = 0; i < n; ++i) {
+                    const int a = i >= bpp ? cur[i - bpp] : 0;
+                    const int b = prev[i];
+                    const int c = i >= bpp ? prev[i - bpp] : 0;
+                    const int predictor[] = {0, a, b, (a + b) / 2, PaethPredictor(a, b, c)};
+                    expected[i + 1] = static_cast<std::uint8_t>(cur[i] - predictor[type]);
+                }
+                Bytes out(static_cast<std::size_t>(n) + 1);
+                FilterRow(type, cur.data(), prev.data(), n, bpp, out.data());
+                ASSERT_EQ(out, expected)
+                    << "type " << type << ", bpp " << bpp << ", " << n << " bytes";
+            }
+        }
+    }
+}
+
 // Row buffers and the row state for SelectRowFilter.
 struct RowBench {
     RowBench(const Bytes& current, const Bytes& previous, int pixelBits, int bitCount,

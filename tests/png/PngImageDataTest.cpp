@@ -168,7 +168,7 @@ private:
 
 TEST(PngImageData, StopFlagEndsTheFileWithoutIEND) {
     std::mt19937 random(9);
-    const Bitmap b = randomBitmap(200, 200, PixelFormat::pf24bit, random);
+    const Bitmap b = randomBitmap(400, 400, PixelFormat::pf24bit, random);
     struct Case {
         const char* name;
         int stopAt;

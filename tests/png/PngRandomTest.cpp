@@ -100,9 +100,11 @@ TEST(PngRandom, RandomBitmapsAndSettingsRoundTrip) {
         ASSERT_EQ(d.rows, e.rows);
         const auto chunks = parseChunks(sink.bytes());
         ASSERT_EQ(chunks.back().type, "IEND");
-        for (const Chunk& c : chunks)
-            if (c.type == "IDAT" && &c != &chunks[chunks.size() - 2])
+        for (const Chunk& c : chunks) {
+            if (c.type == "IDAT" && &c != &chunks[chunks.size() - 2]) {
                 ASSERT_EQ(c.data.size(), static_cast<std::size_t>(writer.GetIDATSize()));
+            }
+        }
     }
 }
 
