@@ -1,4 +1,5 @@
 #include "app/CodePageEdit.h"
+#include "app/QtText.h"
 
 #include "platform/Cp932.h"
 
@@ -16,7 +17,7 @@ public:
     CodePageValidator(CodePageEdit& edit) : QValidator(&edit), m_edit(edit) {}
 
     State validate(QString& input, int& pos) const override {
-        std::optional<std::string> bytes = utf8ToCp932(input.toStdString());
+        std::optional<std::string> bytes = toCp932(input);
         if (!bytes) {
             QApplication::beep();
             return Invalid;
@@ -36,14 +37,14 @@ public:
         const QString tail = input.right(suffix);
         const QString inserted = input.mid(prefix, input.size() - prefix - suffix);
 
-        const std::size_t kept = utf8ToCp932((head + tail).toStdString())->size();
+        const std::size_t kept = toCp932(head + tail)->size();
         if (kept > CodePageEdit::MaxBytes) {
             QApplication::beep();
             return Invalid;
         }
         std::string cut =
-            cutToBytes(*utf8ToCp932(inserted.toStdString()), CodePageEdit::MaxBytes - kept);
-        const QString fitting = QString::fromStdString(cp932ToUtf8(cut));
+            cutToBytes(*toCp932(inserted), CodePageEdit::MaxBytes - kept);
+        const QString fitting = fromCp932(cut);
         QApplication::beep();
         input = head + fitting + tail;
         pos = static_cast<int>(head.size() + fitting.size());
@@ -63,14 +64,14 @@ CodePageEdit::CodePageEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 std::string CodePageEdit::cp932Text() const {
-    return utf8ToCp932(text().toStdString()).value_or(std::string());
+    return toCp932(text()).value_or(std::string());
 }
 
 void CodePageEdit::setCp932Text(const std::string& text) {
     // Bytes that are not CP932 (a damaged scheme file) come back as U+FFFD, which has no CP932
     // form: the field would show text that cp932Text() cannot return and refuse all typing.
     // They are left out, so the field holds exactly the text the outputs use.
-    QString shown = QString::fromStdString(cp932ToUtf8(cutToBytes(text, MaxBytes)));
+    QString shown = fromCp932(cutToBytes(text, MaxBytes));
     shown.remove(QChar(0xFFFD));
     setText(shown);
 }

@@ -1,5 +1,6 @@
 // TForm1: creation of the controls with their defaults, their places, and their handlers.
 #include "app/ButtonIcons.h"
+#include "app/QtText.h"
 #include "app/CodePageEdit.h"
 #include "app/ColorPanel.h"
 #include "app/Form1.h"
@@ -76,7 +77,7 @@ std::vector<std::string> installedFamilies() {
         const qsizetype foundry = family.indexOf(" [");
         if (foundry > 0 && family.endsWith(']'))
             family.truncate(foundry);
-        if (auto name = utf8ToCp932(family.toStdString()))
+        if (auto name = toCp932(family))
             names.push_back(*name);
     }
     return names;
@@ -112,7 +113,7 @@ void TForm1::FormCreate() {
     BackColor = 0;
     SchemeDir = schemeDirFor(ExeDir);
     for (const std::string& entry : buildFontList(installedFamilies()))
-        ComboBox1->addItem(QString::fromStdString(cp932ToUtf8(entry)));
+        ComboBox1->addItem(fromCp932(entry));
     ComboBox3->setEditText("新規配色");
     ComboBox1->setCurrentIndex(0);
     RefreshSchemeList();

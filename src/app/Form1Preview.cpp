@@ -1,5 +1,6 @@
 // TForm1: the change cycle, the character table and the preview drawing.
 #include "app/ClearOnExit.h"
+#include "app/QtText.h"
 #include "app/CodePageEdit.h"
 #include "app/ColorPanel.h"
 #include "app/Form1.h"
@@ -86,7 +87,7 @@ void TForm1::setStyle(StyleKind kind) { StyleButtons[static_cast<int>(kind)]->se
 int TForm1::activeTab() const { return PageControl1->currentIndex(); }
 
 std::string TForm1::selectedFontEntry() const {
-    return utf8ToCp932(ComboBox1->currentText().toStdString()).value_or(std::string());
+    return toCp932(ComboBox1->currentText()).value_or(std::string());
 }
 
 } // namespace tintlace

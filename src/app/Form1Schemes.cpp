@@ -1,5 +1,6 @@
 // TForm1: colour schemes saved under a name, listed in the name box, loaded and deleted.
 #include "app/ClearOnExit.h"
+#include "app/QtText.h"
 #include "app/CodePageEdit.h"
 #include "app/ColorPanel.h"
 #include "app/Form1.h"
@@ -25,7 +26,7 @@ constexpr Color DefaultLightEdgeColor = 16777215; // white
 constexpr Color DefaultDarkEdgeColor = 6316128;   // (96, 96, 96)
 
 std::string cp932Of(const QString& text) {
-    return utf8ToCp932(text.toStdString()).value_or(std::string());
+    return toCp932(text).value_or(std::string());
 }
 
 // Selects `index` only when it names an entry of the list.
@@ -40,7 +41,7 @@ void TForm1::RefreshSchemeList() {
     const QString text = ComboBox3->currentText();
     ComboBox3->clear();
     for (const std::string& name : listSchemeNames(SchemeDir))
-        ComboBox3->addItem(QString::fromStdString(cp932ToUtf8(name)));
+        ComboBox3->addItem(fromCp932(name));
     ComboBox3->setEditText(text);
 }
 
@@ -50,7 +51,7 @@ void TForm1::SpeedButton1Click() {
         return;
     // A name that code page 932 cannot hold, or that would leave the scheme folder, names no
     // file the program may create.
-    const std::optional<std::string> name = utf8ToCp932(typed.toStdString());
+    const std::optional<std::string> name = toCp932(typed);
     if (!name || !isSafeSchemeName(*name))
         throw cannotCreateFileError(SchemeDir + typed.toStdString() + ".tlc");
     const std::string path = schemeFilePath(SchemeDir, *name);

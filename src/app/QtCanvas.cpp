@@ -1,4 +1,5 @@
 #include "app/QtCanvas.h"
+#include "app/QtText.h"
 
 #include "image/TextImage.h"
 #include "platform/Cp932.h"
@@ -47,12 +48,12 @@ const QImage& QtCanvas::image() const {
 
 const QString& QtCanvas::toQString(std::string_view cp932) {
     if (cp932.size() > CachedTextBytes) {
-        m_longText = QString::fromStdString(cp932ToUtf8(cp932));
+        m_longText = fromCp932(cp932);
         return m_longText;
     }
     auto [it, added] = m_texts.try_emplace(std::string(cp932));
     if (added)
-        it->second = QString::fromStdString(cp932ToUtf8(cp932));
+        it->second = fromCp932(cp932);
     return it->second;
 }
 
@@ -66,7 +67,7 @@ void QtCanvas::setFont(const FontSpec& wanted) {
     auto key = std::make_tuple(wanted.face, wanted.pointSize, wanted.bold, wanted.italic);
     auto it = m_fonts.find(key);
     if (it == m_fonts.end()) {
-        QFont qfont(QString::fromStdString(cp932ToUtf8(wanted.face)));
+        QFont qfont(fromCp932(wanted.face));
         // Points at the screen's 96 dots per inch, rounded: 24 points are 32 pixels.
         const int pixels = static_cast<int>(std::lround(wanted.pointSize * ScreenDpi / 72.0));
         qfont.setPixelSize(std::max(pixels, 1));

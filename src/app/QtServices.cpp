@@ -1,4 +1,5 @@
 #include "app/QtServices.h"
+#include "app/QtText.h"
 
 #include "platform/Cp932.h"
 #include "platform/UserError.h"
@@ -45,7 +46,7 @@ void QtServices::setClipboardText(const std::string& cp932Text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard)
         throw clipboardError();
-    clipboard->setText(QString::fromStdString(cp932ToUtf8(cp932Text)));
+    clipboard->setText(fromCp932(cp932Text));
 }
 
 void QtServices::setClipboardImage(const QImage& image) {

@@ -35,18 +35,6 @@ TEST(HtmlTags, LinePerCharacterWithCommentBoldFaceNoQuotes) {
                                                 "</FONT></B><BR>\r\n");
 }
 
-struct OptionCase {
-    std::string name;
-    MarkupOptions options;
-    std::string expected;
-};
-
-MarkupOptions with(void (*change)(MarkupOptions&)) {
-    MarkupOptions o;
-    change(o);
-    return o;
-}
-
 class HtmlOptionMatrix : public testing::TestWithParam<OptionCase> {};
 
 TEST_P(HtmlOptionMatrix, WritesExactText) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/CharTable.h"
+#include "markup/MarkupOptions.h"
 #include "platform/Cp932.h"
 
 namespace tintlace::testing_support {
@@ -40,6 +41,20 @@ constexpr Color kBlue = 0xFF0000;
 // "A B" in red, (no colour), blue; HTML sizes 6 5 5 and style-sheet sizes 32 28 28.
 inline CharTable redBlankBlue() {
     return tableOf({{"A", kRed, 6, 32}, {" ", 0x00FF00, 5, 28}, {"B", kBlue, 5, 28}});
+}
+
+// One row of an option matrix: the options and the exact text they give.
+struct OptionCase {
+    std::string name;
+    MarkupOptions options;
+    std::string expected;
+};
+
+// The options of a very first start with one change applied.
+inline MarkupOptions with(void (*change)(MarkupOptions&)) {
+    MarkupOptions o;
+    change(o);
+    return o;
 }
 
 } // namespace tintlace::testing_support

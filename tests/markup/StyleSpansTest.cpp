@@ -43,18 +43,6 @@ TEST(StyleSpans, LinePerCharacterWithCommentPointsItalicBoldFace) {
               "<BR>\r\n");
 }
 
-struct OptionCase {
-    std::string name;
-    MarkupOptions options;
-    std::string expected;
-};
-
-MarkupOptions with(void (*change)(MarkupOptions&)) {
-    MarkupOptions o;
-    change(o);
-    return o;
-}
-
 class SpanOptionMatrix : public testing::TestWithParam<OptionCase> {};
 
 TEST_P(SpanOptionMatrix, WritesExactText) {
